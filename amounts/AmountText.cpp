@@ -1,0 +1,1 @@
+#include "amounts/AmountText.h"

@@ -1,0 +1,1 @@
+#include "amounts/IncomeRows.h"

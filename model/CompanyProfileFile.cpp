@@ -1,0 +1,1 @@
+#include "model/CompanyProfileFile.h"

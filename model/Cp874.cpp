@@ -1,0 +1,1 @@
+#include "model/Cp874.h"
