@@ -1,0 +1,1 @@
+#include "page/PageFonts.h"

@@ -1,0 +1,1 @@
+#include "ui/TForm1.h"
