@@ -34,7 +34,7 @@ struct PageElement {
     Band band;
     int order;                  // paint order within the band (# column)
     int left, top, width, height;
-    std::string_view text;      // design text, UTF-8; empty for shapes
+    std::string_view text = {}; // design text, UTF-8; empty for shapes
     FontFace font = FontFace::None;
     double fontSize = 0;        // points
     bool bold = false;
@@ -47,10 +47,10 @@ struct PageElement {
     LineEdge edge = LineEdge::Top; // lines only
     double weight = 0;          // lines only, points
     Outline outline = Outline::Thin; // rectangles, circle, regions
-    std::string_view region;    // the region holding this element, or empty
+    std::string_view region = {}; // the region holding this element, or empty
 
     bool isText() const { return kind == ElementKind::Label || kind == ElementKind::Variable; }
-    // Left edge of the band corner on paper, in thousandths of a millimetre.
+    // Top of the element's band on paper, in thousandths of a millimetre.
     int bandTop() const { return band == Band::Header ? paper::kHeaderBandTop : paper::kDetailBandTop; }
 };
 
