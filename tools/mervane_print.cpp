@@ -178,10 +178,19 @@ int run(const QStringList& args)
     return 0;
 }
 
+// Bad input must give one clear line on stderr; Qt's own chatter (such as the
+// missing runtime folder of a headless session) is not for the user.
+void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "mervane-print: %s\n", qPrintable(message));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    qInstallMessageHandler(quietQtMessages);
     // No window is ever shown; the offscreen platform needs no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
