@@ -5,7 +5,7 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <string>
-#include <vector>
+#include <unordered_map>
 
 #include "page/Layout.h"
 
@@ -21,33 +21,56 @@ namespace mervane {
 // millimetre to device units by the device's logical resolution; a transform
 // the caller set (a translation to show part of the page) applies on top.
 //
-// A renderer keeps the shaped text of each element, for the device resolution
-// and text it last drew, and reuses it while neither changes: the static
-// labels are shaped once for a whole batch of pages, only the filled values
-// are shaped again when they change. Keep one renderer per output stream; the
-// cache holds one entry per element.
+// A renderer keeps every text it shaped, by font, device resolution and text,
+// and reuses it whenever that text is drawn again in that font: the static
+// labels are shaped once for a whole batch of pages, and a value that recurs
+// (a date, a check mark, a rate) once for all the boxes and pages it appears
+// in. The store is emptied when it reaches a few thousand texts, which bounds
+// its memory over a batch of any length. One renderer serves any number of
+// devices and pages, one at a time (it is not thread-safe).
 class PageRenderer {
 public:
     void render(QPainter& painter, const Page& page);
 
 private:
     struct ShapedText {
-        const PageElement* element = nullptr;
-        std::string text;
-        int dpiX = 0;
-        int dpiY = 0;
+        // Glyphs placed from the pen's start on the baseline, before the
+        // font's horizontal stretch, which the painter applies.
         QList<QGlyphRun> runs;
-        double advance = 0;  // device units, the text's width for anchoring
-        double ascent = 0;   // from the runs' origin down to their baseline
-        double inkLeft = 0;  // ink extent relative to the pen start
+        double stretch = 1;
+        double advance = 0;  // device units, stretched: the width anchors use
+        double inkLeft = 0;  // stretched ink extent from the pen's start
         double inkRight = 0;
     };
 
-    const ShapedText& shaped(std::size_t index, const PageElement& element, const std::string& text,
-                             QPaintDevice* device);
-    void drawText(QPainter& painter, std::size_t index, const PageElement& element, const std::string& text);
+    struct ShapeKey {
+        FontFace face;
+        double size;
+        bool bold;
+        bool italic;
+        int dpiX;
+        int dpiY;
+        std::string text;
+        bool operator==(const ShapeKey&) const = default;
+    };
+    struct ShapeKeyHash {
+        std::size_t operator()(const ShapeKey& key) const;
+    };
 
-    std::vector<ShapedText> shaped_;
+    // What the painter is set to while a page is drawn. Each change of pen
+    // or transform costs a PDF page a block of state operators, so they
+    // change only when an element needs another.
+    struct PainterState {
+        QTransform page;      // the caller's transform
+        double stretch = 1;   // horizontal scale now applied on top of it
+        QColor textColour;    // invalid: the pen is not a text pen
+    };
+
+    const ShapedText& shaped(const PageElement& element, const std::string& text, QPaintDevice* device);
+    static void useStretch(QPainter& painter, PainterState& state, double stretch);
+    void drawText(QPainter& painter, PainterState& state, const PageElement& element, const std::string& text);
+
+    std::unordered_map<ShapeKey, ShapedText, ShapeKeyHash> shapes_;
 };
 
 // render() with one renderer shared by the whole process (and its cache).
