@@ -120,8 +120,9 @@ protected:
         QTest::mouseClick(control(window, name), Qt::LeftButton, Qt::NoModifier, QPoint(8, 8));
     }
 
-    // Focuses the control's editor and types, as the clerk does.
-    void type(const QWidget* window, const char* name, const QString& text)
+    // The control's own editor (a date edit's line edit, say), focused in an
+    // active window.
+    QWidget* focusEditor(const QWidget* window, const char* name)
     {
         QWidget* target = control(window, name);
         while (target->focusProxy())
@@ -130,6 +131,13 @@ protected:
             EXPECT_TRUE(activate(target->window()));
         }
         target->setFocus(Qt::OtherFocusReason);
+        return target;
+    }
+
+    // Types into the control's editor, as the clerk does.
+    void type(const QWidget* window, const char* name, const QString& text)
+    {
+        QWidget* target = focusEditor(window, name);
         for (QChar c : text) {
             if (c.unicode() < 0x80) {
                 QTest::keyClick(target, c.toLatin1());
@@ -145,13 +153,7 @@ protected:
     // Empties the control's editor first.
     void retype(const QWidget* window, const char* name, const QString& text)
     {
-        QWidget* target = control(window, name);
-        while (target->focusProxy())
-            target = target->focusProxy();
-        if (QApplication::activeWindow() != target->window()) {
-            EXPECT_TRUE(activate(target->window()));
-        }
-        target->setFocus(Qt::OtherFocusReason);
+        QWidget* target = focusEditor(window, name);
         QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(target, Qt::Key_Delete);
         type(window, name, text);
