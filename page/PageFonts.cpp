@@ -29,6 +29,7 @@ constexpr int kTahomaBoldStretch = 92;
 
 struct LoadedFonts {
     bool loaded = false;
+    QString wareeFile, wareeBoldFile, wareeObliqueFile, garudaFile, liberationSansFile;
     QString waree;
     QString garuda;
     QString liberationSans;
@@ -102,6 +103,11 @@ void LoadPageFonts()
     const QString liberationSans = FindPageFontFile(QStringLiteral("LiberationSans-Regular.ttf"), dirs);
 
     LoadedFonts result;
+    result.wareeFile = wareeRegular;
+    result.wareeBoldFile = wareeBold;
+    result.wareeObliqueFile = wareeOblique;
+    result.garudaFile = garudaOblique;
+    result.liberationSansFile = liberationSans;
     result.waree = familyOf(wareeRegular);
     familyOf(wareeBold);
     familyOf(wareeOblique);
@@ -169,6 +175,23 @@ double PageFontBaseline(const PageElement& element)
         break;
     }
     return 0;
+}
+
+QString PageFontFile(const PageElement& element)
+{
+    const LoadedFonts& fonts = ensureLoaded();
+    switch (element.font) {
+    case FontFace::Tahoma:
+        // Bold takes precedence: no bold oblique face stands in for Tahoma.
+        return element.bold ? fonts.wareeBoldFile : element.italic ? fonts.wareeObliqueFile : fonts.wareeFile;
+    case FontFace::BrowalliaUPC:
+        return fonts.garudaFile;
+    case FontFace::Arial:
+        return fonts.liberationSansFile;
+    case FontFace::None:
+        break;
+    }
+    return {};
 }
 
 } // namespace mervane

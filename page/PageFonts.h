@@ -46,4 +46,7 @@ QFont PageFont(const PageElement& element);
 // points.
 double PageFontBaseline(const PageElement& element);
 
+// The file PageFont(element) is drawn from.
+QString PageFontFile(const PageElement& element);
+
 } // namespace mervane

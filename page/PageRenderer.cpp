@@ -175,15 +175,25 @@ const PageRenderer::ShapedText& PageRenderer::shaped(const PageElement& element,
     QFont font = PageFont(element);
     entry.stretch = font.stretch() > 0 ? font.stretch() / 100.0 : 1.0;
     font.setStretch(QFont::Unstretched);
-    QTextLayout layout(QString::fromUtf8(text.data(), qsizetype(text.size())), font, device);
-    QTextOption option;
-    option.setWrapMode(QTextOption::NoWrap);
-    option.setUseDesignMetrics(true);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    line.setLineWidth(1e7);
-    layout.endLayout();
+    double baseline = 0;
+    if (auto shapedLine = shaper_.shape(PageFontFile(element), font, font.pointSizeF() * dpiY / 72.0, text)) {
+        entry.runs = {shapedLine->run};
+        entry.advance = shapedLine->advance * entry.stretch;
+    } else {
+        // A character the face lacks: the general layout finds it another font.
+        QTextLayout layout(QString::fromUtf8(text.data(), qsizetype(text.size())), font, device);
+        QTextOption option;
+        option.setWrapMode(QTextOption::NoWrap);
+        option.setUseDesignMetrics(true);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        line.setLineWidth(1e7);
+        layout.endLayout();
+        baseline = line.ascent();
+        entry.runs = layout.glyphRuns();
+        entry.advance = line.horizontalAdvance() * entry.stretch;
+    }
 
     // Glyphs sit on a grid of 1/1200 inch (0.02 mm, far below what paper
     // shows). On a 1200-per-inch PDF writer their positions are whole
@@ -191,8 +201,6 @@ const PageRenderer::ShapedText& PageRenderer::shaped(const PageElement& element,
     // most of the cost of a page.
     const double gridX = dpiX / 1200.0;
     const double gridY = dpiY / 1200.0;
-    const double baseline = line.ascent();
-    entry.runs = layout.glyphRuns();
     bool first = true;
     for (QGlyphRun& run : entry.runs) {
         QList<QPointF> positions = run.positions();
@@ -207,7 +215,6 @@ const PageRenderer::ShapedText& PageRenderer::shaped(const PageElement& element,
         entry.inkRight = first ? ink.right() : std::max(entry.inkRight, ink.right());
         first = false;
     }
-    entry.advance = line.horizontalAdvance() * entry.stretch;
     entry.inkLeft *= entry.stretch;
     entry.inkRight *= entry.stretch;
     return shapes_.emplace(std::move(key), std::move(entry)).first->second;

@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "page/Layout.h"
+#include "page/TextShaper.h"
 
 namespace mervane {
 
@@ -71,6 +72,7 @@ private:
     void drawText(QPainter& painter, PainterState& state, const PageElement& element, const std::string& text);
 
     std::unordered_map<ShapeKey, ShapedText, ShapeKeyHash> shapes_;
+    TextShaper shaper_;
 };
 
 // render() with one renderer shared by the whole process (and its cache).

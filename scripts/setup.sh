@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev libharfbuzz-dev
   fonts-tlwg-waree-ttf fonts-tlwg-garuda-ttf fonts-liberation2
   poppler-utils hyperfine
   cups cups-client cups-bsd printer-driver-cups-pdf
