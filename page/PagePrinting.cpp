@@ -39,14 +39,6 @@ const QPageLayout& certificatePageLayout()
 
 } // namespace
 
-void GeneratePage(QPainter& painter, Page& page, const PageStart& pageStart)
-{
-    page.blankVariables();
-    if (pageStart)
-        pageStart();
-    renderPage(painter, page);
-}
-
 void SetUpCertificatePrinter(QPrinter& printer)
 {
     printer.setFullPage(true);

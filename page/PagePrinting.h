@@ -4,19 +4,13 @@
 #include <QString>
 
 #include "page/Layout.h"
+#include "page/PageRenderer.h"
 
 class QPainter;
 class QPrinter;
 class QWidget;
 
 namespace mervane {
-
-// Runs one fill into the page; may throw mervane::Error.
-using PageStart = std::function<void()>;
-
-// One generation of the page: variables blanked, the page-start fill run, the
-// page drawn. Every output (preview, printer, PDF, image) goes through this.
-void GeneratePage(QPainter& painter, Page& page, const PageStart& pageStart);
 
 // The modal preview: maximised, at 100 %; the clerk prints from it through the
 // print dialog or saves a PDF. Returns when it closes. An error raised by a

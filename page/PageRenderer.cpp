@@ -355,4 +355,12 @@ QImage renderPageImage(const Page& page, double dotsPerInch)
     return image;
 }
 
+void GeneratePage(QPainter& painter, Page& page, const PageStart& pageStart)
+{
+    page.blankVariables();
+    if (pageStart)
+        pageStart();
+    renderPage(painter, page);
+}
+
 } // namespace mervane

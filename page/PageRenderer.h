@@ -1,5 +1,6 @@
 #pragma once
 #include <QGlyphRun>
+#include <functional>
 #include <QImage>
 #include <QList>
 #include <QPageLayout>
@@ -77,6 +78,13 @@ private:
 
 // render() with one renderer shared by the whole process (and its cache).
 void renderPage(QPainter& painter, const Page& page);
+
+// Runs one fill into the page; may throw mervane::Error.
+using PageStart = std::function<void()>;
+
+// One generation of the page: variables blanked, the page-start fill run, the
+// page drawn. Every output (preview, printer, PDF, image) goes through this.
+void GeneratePage(QPainter& painter, Page& page, const PageStart& pageStart);
 
 // The paper the page is drawn on, with no margins, so that a QPdfWriter's or a
 // full-page QPrinter's origin is the paper's corner.

@@ -25,7 +25,6 @@
 #include "page/CertificateJson.h"
 #include "page/LocaleSettings.h"
 #include "page/PageFonts.h"
-#include "page/PagePrinting.h"
 #include "page/PageRenderer.h"
 
 using namespace mervane;
