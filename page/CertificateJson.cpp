@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "amounts/IncomeRows.h"
 #include "model/Error.h"
 
 namespace mervane {
@@ -207,7 +208,7 @@ std::string CountedLineWithoutTax(const TCertificate& certificate)
 {
     for (const int n : kEvaluationOrder) {
         const TIncomeSlot& s = certificate.slot(n);
-        if (s.Amount && !s.TaxAmount) {
+        if (IsRowCounted(s) && !s.TaxAmount) {
             char buf[32];
             std::snprintf(buf, sizeof buf, "Slots.%02d.TaxAmount: ", n);
             return buf;
