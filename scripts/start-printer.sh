@@ -2,10 +2,20 @@
 # Starts CUPS with a cups-pdf queue as the system's default printer, so that
 # printing can be tested the way the clerk prints. Needs root.
 set -euo pipefail
-if ! lpstat -r >/dev/null 2>&1; then
+export LC_ALL=C
+
+# lpstat -r exits 0 whether or not the scheduler runs; only its words tell.
+scheduler_running() { lpstat -r 2>/dev/null | grep -qx 'scheduler is running'; }
+
+if ! scheduler_running; then
   mkdir -p /run/cups
   /usr/sbin/cupsd
-  for _ in $(seq 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.1; done
+  for _ in $(seq 100); do scheduler_running && break; sleep 0.1; done
+  if ! scheduler_running; then
+    echo "start-printer: cupsd did not start; see /var/log/cups/error_log" >&2
+    tail -n 20 /var/log/cups/error_log >&2 2>/dev/null || true
+    exit 1
+  fi
 fi
 if ! lpstat -p PDF >/dev/null 2>&1; then
   ppd=$(ls /usr/share/ppd/cups-pdf/*.ppd 2>/dev/null | head -1)
