@@ -12,6 +12,9 @@
 
 #include <cstdlib>
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include "model/Error.h"
 #include "page/PageFill.h"
 #include "page/PageFonts.h"
@@ -163,7 +166,11 @@ TEST(Printing, DefaultPrinterReceivesThePage)
             FAIL() << "no default printer, but MERVANE_REQUIRE_PRINTER is set";
         GTEST_SKIP() << "no default printer on this machine";
     }
-    const QDir out(QDir::homePath() + QStringLiteral("/PDF"));
+    // cups-pdf writes into the submitting user's home as the password
+    // database has it, which need not be $HOME.
+    const passwd* user = getpwuid(getuid());
+    ASSERT_NE(user, nullptr);
+    const QDir out(QString::fromLocal8Bit(user->pw_dir) + QStringLiteral("/PDF"));
     const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
 
     Certificate c;
