@@ -49,10 +49,13 @@ void SetUpCertificatePrinter(QPrinter& printer)
 
 void PrintPage(QPrinter& printer, Page& page, const PageStart& pageStart)
 {
+    // Qt's print engines cannot abort a begun job: ending the painter sends
+    // it. So the fill runs before the printer is opened.
+    PreparePage(page, pageStart);
     QPainter painter;
     if (!painter.begin(&printer))
         throw Error("The printer \"" + printer.printerName().toStdString() + "\" cannot be used");
-    GeneratePage(painter, page, pageStart);
+    renderPage(painter, page);
     if (!painter.end())
         throw Error("The page could not be sent to the printer \"" + printer.printerName().toStdString() + "\"");
 }
@@ -100,18 +103,19 @@ void ShowPrintPreview(QWidget* parent, Page& page, const PageStart& pageStart,
     dialog.setWindowTitle(QStringLiteral("Report"));
 
     // An error inside a generation cannot travel up through the dialog's event
-    // loop; it is reported and the page stays empty.
+    // loop; it is reported, and the device is never opened: for the preview an
+    // empty page, for the printer no job at all.
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* device) {
-        QPainter painter;
-        if (!painter.begin(device))
-            return;
         try {
-            GeneratePage(painter, page, pageStart);
+            PreparePage(page, pageStart);
         } catch (const Error& e) {
-            painter.end();
             if (onError)
                 onError(QString::fromStdString(e.what()));
+            return;
         }
+        QPainter painter;
+        if (painter.begin(device))
+            renderPage(painter, page);
     });
 
     // Clerks e-mail certificates: the preview can save the page as a PDF too.

@@ -355,11 +355,16 @@ QImage renderPageImage(const Page& page, double dotsPerInch)
     return image;
 }
 
-void GeneratePage(QPainter& painter, Page& page, const PageStart& pageStart)
+void PreparePage(Page& page, const PageStart& pageStart)
 {
     page.blankVariables();
     if (pageStart)
         pageStart();
+}
+
+void GeneratePage(QPainter& painter, Page& page, const PageStart& pageStart)
+{
+    PreparePage(page, pageStart);
     renderPage(painter, page);
 }
 

@@ -82,8 +82,13 @@ void renderPage(QPainter& painter, const Page& page);
 // Runs one fill into the page; may throw mervane::Error.
 using PageStart = std::function<void()>;
 
-// One generation of the page: variables blanked, the page-start fill run, the
-// page drawn. Every output (preview, printer, PDF, image) goes through this.
+// The first half of a generation: variables blanked, the page-start fill run.
+// A printer is opened only after this succeeded, so a failed fill never sends
+// a blank sheet.
+void PreparePage(Page& page, const PageStart& pageStart);
+
+// One generation of the page: PreparePage, then the page drawn. Every output
+// (preview, printer, PDF, image) goes through these two.
 void GeneratePage(QPainter& painter, Page& page, const PageStart& pageStart);
 
 // The paper the page is drawn on, with no margins, so that a QPdfWriter's or a

@@ -106,6 +106,26 @@ TEST(Printing, FailedFillLeavesNoPdfAndKeepsTheOldOne)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).join(' ').toStdString(), "certificate.pdf");
 }
 
+// A begun print job cannot be taken back, so a fill that fails must stop
+// before the printer is opened: no blank sheet leaves the printer.
+TEST(Printing, FailedFillSendsNoJob)
+{
+    Certificate c;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("job.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    SetUpCertificatePrinter(printer);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    c.certificate.slot(2).Amount = 5.0; // counted without a tax amount
+    EXPECT_THROW(PrintPage(printer, c.page, c.start()), Error);
+    EXPECT_FALSE(QFile::exists(path));
+
+    c.certificate.slot(2).TaxAmount = 0.15;
+    PrintPage(printer, c.page, c.start());
+    EXPECT_TRUE(pdfText(path).contains(QStringLiteral("Somchai Jaidee")));
+}
+
 TEST(Printing, SavingIntoAMissingFolderIsAnError)
 {
     Certificate c;
