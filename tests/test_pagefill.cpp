@@ -120,6 +120,7 @@ TEST(PageFill, EmptyTaxTotalStopsBeforeTheWordsAndTheSave)
     TCertificate c = sampleCertificate();
     c.slot(3).Amount = 10.0; // counted without a tax amount
     c.PayeeName = "คนใหม่";
+    c.DateOut = year_month_day{year{2027}, January, day{5}};
     f.page.blankVariables();
     try {
         f.fill(c);
@@ -131,7 +132,7 @@ TEST(PageFill, EmptyTaxTotalStopsBeforeTheWordsAndTheSave)
     EXPECT_EQ(f["ppAmount03"], "10.00");
     EXPECT_EQ(f["ppAmountTotal"], "");              // totals not written
     EXPECT_EQ(f["ppWordAmount"], "สามร้อยเจ็ดสิบห้าบาทสองสตางค์"); // the label keeps the last fill
-    EXPECT_EQ(f["ppDateOut"], "10/12/2569");
+    EXPECT_EQ(f["ppDateOut"], "10/12/2569");        // the new date comes after the words
     EXPECT_EQ(f.saves, 1);                          // only the earlier fill saved
 }
 
