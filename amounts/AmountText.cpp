@@ -1,5 +1,8 @@
 #include "amounts/AmountText.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -93,6 +96,19 @@ std::string AmountText(const Amount& amount, const NumberSeparators& separators)
     out += separators.decimal;
     out += decimals;
     return out;
+}
+
+int DecimalPlaces(double value)
+{
+    // Shortest round-trip form in fixed notation: the digits a person wrote,
+    // not the binary value's long expansion. Either end of the double range
+    // takes a little over 300 characters.
+    std::array<char, 400> text;
+    const auto [end, ec] = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    if (!std::isfinite(value) || ec != std::errc{})
+        throw Error("Cannot count the decimals of a number that is not finite");
+    const char* point = std::find(text.data(), end, '.');
+    return point == end ? 0 : static_cast<int>(end - point - 1);
 }
 
 std::string GeneralNumberText(double value)

@@ -11,6 +11,14 @@ struct NumberSeparators {
     std::string decimal = ".";
 };
 
+// What an amount field takes: at most this many digits before the decimal
+// point and two after it. Larger sums of several lines still display.
+inline constexpr int kMaxAmountWholeDigits = 13;
+
+// How many decimals the shortest decimal text that reads back as `value` has:
+// 1 for 0.1, 3 for 12345.678, 0 for 1e20. `value` must be finite.
+int DecimalPlaces(double value);
+
 // The display form ",0.00;-,0.00": grouped integer part, exactly two decimals,
 // a leading "-" for negatives, the empty text for an empty amount.
 std::string AmountText(const Amount& amount, const NumberSeparators& separators = {});

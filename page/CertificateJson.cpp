@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "amounts/AmountText.h"
 #include "amounts/IncomeRows.h"
 #include "model/Error.h"
 
@@ -28,7 +29,19 @@ public:
     {
         if (!v.isString())
             fail(field, "expected text");
-        return v.toString().toStdString();
+        const QString s = v.toString();
+        // Every text prints on one line; a line break or other control
+        // character would be dropped or run the words together.
+        for (const QChar c : s) {
+            const QChar::Category category = c.category();
+            if (category == QChar::Other_Control || category == QChar::Separator_Line ||
+                category == QChar::Separator_Paragraph) {
+                char code[16];
+                std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c.unicode()));
+                fail(field, std::string("contains the control character ") + code + "; texts print on one line");
+            }
+        }
+        return s.toStdString();
     }
 
     Amount amount(const QJsonValue& v, const std::string& field) const
@@ -38,9 +51,11 @@ public:
         if (!v.isDouble())
             fail(field, "expected a number or null");
         const double d = v.toDouble();
-        // The windows take at most two decimals; so does a batch.
-        const double cents = d * 100;
-        if (std::fabs(cents - std::round(cents)) > 1e-6 * std::max(1.0, std::fabs(cents)))
+        // A batch takes what the windows' amount fields take, so that every
+        // line prints exactly the figure that was added into the totals.
+        if (!(std::fabs(d) < std::pow(10.0, kMaxAmountWholeDigits)))
+            fail(field, "has more than " + std::to_string(kMaxAmountWholeDigits) + " digits before the decimal point");
+        if (DecimalPlaces(d) > 2)
             fail(field, "has more than two decimals");
         return d;
     }
@@ -79,7 +94,7 @@ public:
         return d;
     }
 
-    void slot(const QJsonValue& v, const std::string& key, TIncomeSlot& s) const
+    void slot(const QJsonValue& v, const std::string& key, const SlotInfo& info, TIncomeSlot& s) const
     {
         const std::string base = "Slots." + key;
         if (!v.isObject())
@@ -94,8 +109,10 @@ public:
                 s.Amount = amount(it.value(), field);
             else if (k == "TaxAmount")
                 s.TaxAmount = amount(it.value(), field);
-            else if (k == "Desp")
+            else if (k == "Desp" && info.despElement)
                 s.Desp = text(it.value(), field);
+            else if (k == "Desp")
+                fail(field, "this line has no description (only slots 08, 13, 14 and 15 have one)");
             else
                 fail(field, "unknown key");
         }
@@ -144,7 +161,7 @@ public:
                     const int n = s.key().toInt(&ok);
                     if (!ok || key.size() != 2 || n < 1 || n > kSlotCount)
                         fail("Slots." + key, "unknown slot (slots are \"01\" to \"15\")");
-                    slot(s.value(), key, c.slot(n));
+                    slot(s.value(), key, slotInfo(n), c.slot(n));
                 }
             } else
                 fail(k, "unknown key");

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <map>
 
 #include "amounts/AmountText.h"
@@ -73,6 +74,25 @@ TEST(AmountText, UsesTheGivenSeparators)
     EXPECT_EQ(AmountText(1234567.5, german), "1.234.567,50");
     const NumberSeparators swiss{"\u2019", "."};
     EXPECT_EQ(AmountText(-1234.5, swiss), "-1\u2019234.50");
+}
+
+// What was written decides, not the binary value: 5000.005 has three decimals
+// however close its double lies to a whole number of cents.
+TEST(AmountText, DecimalPlacesOfWhatWasWritten)
+{
+    struct Case {
+        double value;
+        int places;
+    } cases[] = {
+        {0.0, 0},           {100.0, 0},         {1e20, 0},           {0.1, 1},
+        {0.1 + 0.2, 17},    {12.34, 2},         {-0.05, 2},          {9999999999999.99, 2},
+        {0.125, 3},         {5000.005, 3},      {12345.678, 3},      {1e-7, 7},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.value);
+        EXPECT_EQ(DecimalPlaces(c.value), c.places);
+    }
+    EXPECT_THROW(DecimalPlaces(std::numeric_limits<double>::infinity()), Error);
 }
 
 TEST(IncomeRows, RowTestCountsAnyNumberAndIgnoresTaxAndDate)

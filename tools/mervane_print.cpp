@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
@@ -62,8 +63,13 @@ Options parseOptions(const QStringList& args)
         };
         if (a == "--profile")
             o.profile = value().toStdString();
-        else if (a == "--locale")
+        else if (a == "--locale") {
             o.locale = value();
+            // QLocale takes any name and falls back to C; a mistyped name
+            // would quietly print Gregorian dates on a Thai certificate.
+            if (QLocale(o.locale).language() == QLocale::C && o.locale != "C" && o.locale != "POSIX")
+                throw UsageError("unknown locale \"" + o.locale.toStdString() + "\" (try th_TH or en_US)");
+        }
         else if (a == "--pdf")
             o.pdf = value();
         else if (a == "--png")

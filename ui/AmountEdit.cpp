@@ -12,8 +12,6 @@ namespace mervane {
 
 namespace {
 
-constexpr int kMaxWholeDigits = 13;
-
 struct Separators {
     QString thousands;
     QString decimal;
@@ -152,7 +150,7 @@ int AmountEdit::scan(const QString& text, Grammar grammar, Amount* amount) const
     qsizetype firstSignificant = 0;
     while (firstSignificant < whole.size() && whole[firstSignificant] == QLatin1Char('0'))
         ++firstSignificant;
-    if (whole.size() - firstSignificant > kMaxWholeDigits)
+    if (whole.size() - firstSignificant > kMaxAmountWholeDigits)
         return QValidator::Invalid;
 
     if (whole.isEmpty() && cents.isEmpty()) {
