@@ -343,10 +343,12 @@ TEST_F(WindowTest, DividendWindowIsMadeOnceKeepsItsEntriesAndDisablesTheMainWind
     EXPECT_FALSE(form1.isEnabled());
     EXPECT_LE((form2->frameGeometry().center() - form1.frameGeometry().center()).manhattanLength(), 2);
 
-    // The main window takes no keys or clicks meanwhile.
+    // The main window takes no keys or clicks meanwhile, nor a close from
+    // its title bar, which would end the program.
     QTest::keyClicks(control(&form1, "Edit1"), "abc");
     click(&form1, "cxButton3");
     EXPECT_EQ(control<QLineEdit>(&form1, "Edit1")->text().toStdString(), "");
+    EXPECT_FALSE(form1.close());
     EXPECT_TRUE(form1.isVisible());
 
     // Neither Enter nor Esc presses the back button.

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -262,6 +263,18 @@ void TForm1::print()
 void TForm1::cxButton2Click()
 {
     RunCommand(this, [this] { print(); });
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    // While the dividend window has disabled this one, nothing on it may act,
+    // and window managers still offer a close box on a disabled window:
+    // closing then would end the program and lose both windows' entries.
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void TForm1::cxButton3Click()

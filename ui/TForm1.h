@@ -57,6 +57,9 @@ public:
     SpinEdit* cxBookNo() const { return cxBookNo_; }
     SpinEdit* cxRunNo() const { return cxRunNo_; }
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     // One run of the print handler: the fill, then the preview, which runs
     // this again at the start of every page it lays out (and does not open
