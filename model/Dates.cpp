@@ -64,6 +64,16 @@ std::string ShortDateText(const DateValue& date, const DateFormat& format)
     return out;
 }
 
+int ExpandTwoDigitYear(int twoDigits, int currentYear)
+{
+    int year = currentYear - currentYear % 100 + twoDigits;
+    if (year > currentYear + 50)
+        year -= 100;
+    else if (year < currentYear - 50)
+        year += 100;
+    return year;
+}
+
 std::optional<std::chrono::year_month_day> ParseIsoDate(const std::string& text)
 {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-')

@@ -26,6 +26,11 @@ DateFormat DateFormatFromPattern(const std::string& localePattern);
 // The date's short text; the empty text for an empty date.
 std::string ShortDateText(const DateValue& date, const DateFormat& format = ThaiDateFormat());
 
+// The four-digit year a clerk means by two digits: the year ending in them
+// that lies nearest the current one (half a century back at most), in the same
+// era as both. For 2569: 67 gives 2567, 99 gives 2599, 19 gives 2519.
+int ExpandTwoDigitYear(int twoDigits, int currentYear);
+
 // Reads "YYYY-MM-DD" strictly (a real calendar date); nullopt otherwise.
 std::optional<std::chrono::year_month_day> ParseIsoDate(const std::string& text);
 

@@ -70,3 +70,19 @@ TEST(Dates, ParseIsoDateIsStrict)
     for (const char* bad : {"2026-02-30", "2026-13-01", "2026-1-01", "20261210", "2026-12-10x", ""})
         EXPECT_EQ(ParseIsoDate(bad), std::nullopt) << bad;
 }
+
+TEST(Dates, TwoDigitYearsLieWithinHalfACenturyOfNow)
+{
+    struct Case {
+        int typed;
+        int current;
+        int year;
+    } cases[] = {
+        {69, 2569, 2569}, {67, 2569, 2567}, {99, 2569, 2599}, {19, 2569, 2519}, {18, 2569, 2618},
+        {0, 2569, 2600},  {1, 2598, 2601},  {99, 2601, 2599}, {26, 2026, 2026}, {80, 2026, 1980},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.typed) + " in " + std::to_string(c.current));
+        EXPECT_EQ(ExpandTwoDigitYear(c.typed, c.current), c.year);
+    }
+}

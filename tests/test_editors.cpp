@@ -353,7 +353,8 @@ TEST_F(DateEditTest, TypedDates)
         {"letters and other separators refused", "1a-2/3/2567", "12/3/2567", year{2024} / March / day{12},
          "12/3/2567"},
         {"fifth year digit refused", "1/1/25670", "1/1/2567", year{2024} / January / day{1}, "1/1/2567"},
-        {"short year put back", "15/3/25", "15/3/25", before, "2/1/2566"},
+        {"two-digit year read in the era shown", "15/3/67", "15/3/67", year{2024} / March / day{15}, "15/3/2567"},
+        {"one-digit year put back", "15/3/6", "15/3/6", before, "2/1/2566"},
         {"impossible day put back", "30/2/2567", "30/2/2567", before, "2/1/2566"},
         {"emptied", "", "", std::nullopt, ""},
     };

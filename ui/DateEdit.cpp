@@ -14,6 +14,7 @@
 
 #include <algorithm>
 
+#include "model/Dates.h"
 #include "page/LocaleSettings.h"
 
 namespace mervane {
@@ -35,7 +36,7 @@ std::chrono::year_month_day fromQDate(const QDate& d)
 }
 
 // Reads a text written in a short-date form: d and dd take one or two digits,
-// M and MM likewise, the year four; every other character of the pattern must
+// M and MM likewise, the year four (or two at the end); every other character of the pattern must
 // be typed as it is. Acceptable only for a real calendar date; Intermediate
 // for a text that can still become one by typing on; Invalid otherwise.
 QValidator::State parseShortDate(const QString& text, const DateFormat& format, DateValue* out)
@@ -78,11 +79,14 @@ QValidator::State parseShortDate(const QString& text, const DateFormat& format, 
         const bool atEnd = pos == text.size();
         if (digits == 0)
             return atEnd ? QValidator::Intermediate : QValidator::Invalid;
-        const bool complete = !atEnd || digits == width;
+        // Clerks often write a year short ("15/3/67"); it is read in the era
+        // the field shows, and written out in full once the field is left.
+        const bool shortYear = c == QLatin1Char('y') && atEnd && digits == 2 && p + run == pattern.size();
+        const bool complete = !atEnd || digits == width || shortYear;
         if (c == QLatin1Char('y')) {
             if (!atEnd && digits < width)
                 return QValidator::Invalid;
-            year = number;
+            year = shortYear ? ExpandTwoDigitYear(number, QDate::currentDate().year() + format.yearOffset) : number;
         } else {
             const int top = c == QLatin1Char('d') ? 31 : 12;
             if (number > top || (complete && number == 0) || (fixedWidth && !atEnd && digits < width))
