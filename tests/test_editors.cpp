@@ -18,6 +18,7 @@
 #include "ui/DigitsEdit.h"
 #include "ui/ErrorBox.h"
 #include "ui/Icons.h"
+#include "ui/OneLineEdit.h"
 #include "ui/ProfileTextEdit.h"
 #include "ui/SpinEdit.h"
 #include "ui/UiFont.h"
@@ -464,6 +465,43 @@ TEST(ProfileTextEdit, RefusesWhatCodePage874CannotHold)
     ProfileTextEdit pasted;
     pasted.insert(QStringLiteral("\u0E01 \u00A9"));
     EXPECT_EQ("", pasted.text().toStdString());
+    pasted.insert(QStringLiteral("12 \u0E21.3\r\n\u0E01\u0E17\u0E21."));
+    EXPECT_EQ("12 \u0E21.3 \u0E01\u0E17\u0E21.", pasted.text().toStdString());
+}
+
+// An address copied from a letter or a spreadsheet spans lines; pasted into a
+// one-line field it must arrive whole, or part of it would be missing on paper.
+TEST(OneLineEdit, PastedLineBreaksBecomeOneSpaceAndOtherControlsAreRefused)
+{
+    struct Case {
+        const char* name;
+        QString pasted;
+        QString kept;
+        int cursor;
+    } const cases[] = {
+        {"address over three lines", QStringLiteral("99/1 \u0E16.\u0E2A\u0E38\u0E02\u0E38\u0E21\u0E27\u0E34\u0E17\r\n\u0E04\u0E25\u0E2D\u0E07\u0E40\u0E15\u0E22\n10110"),
+         QStringLiteral("99/1 \u0E16.\u0E2A\u0E38\u0E02\u0E38\u0E21\u0E27\u0E34\u0E17 \u0E04\u0E25\u0E2D\u0E07\u0E40\u0E15\u0E22 10110"), 29},
+        {"padded break and tab", QStringLiteral("A  \n\t  B"), QStringLiteral("A B"), 3},
+        {"line and paragraph separators", QStringLiteral("A\u2028B\u2029C"), QStringLiteral("A B C"), 5},
+        {"breaks at either end dropped", QStringLiteral("\n\nA B\r\n"), QStringLiteral("A B"), 3},
+        {"bell refused", QStringLiteral("A\u0007B"), QString(), 0},
+        {"escape refused", QStringLiteral("A\u001BB"), QString(), 0},
+        {"zero-width space kept", QStringLiteral("\u0E01\u200B\u0E02"), QStringLiteral("\u0E01\u200B\u0E02"), 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        OneLineEdit edit;
+        edit.insert(c.pasted);
+        EXPECT_EQ(c.kept.toStdString(), edit.text().toStdString());
+        EXPECT_EQ(c.cursor, edit.cursorPosition());
+    }
+    // Typing around existing text keeps the cursor where the clerk put it.
+    OneLineEdit edit;
+    edit.setText(QStringLiteral("AB"));
+    edit.setCursorPosition(1);
+    edit.insert(QStringLiteral("x\ny"));
+    EXPECT_EQ("Ax yB", edit.text().toStdString());
+    EXPECT_EQ(4, edit.cursorPosition());
 }
 
 // ---- error box ----

@@ -1,19 +1,19 @@
 #include "ui/ProfileTextEdit.h"
 
-#include <QValidator>
-
 #include "model/Cp874.h"
 
 namespace mervane {
 
 namespace {
 
-class Cp874Validator : public QValidator {
+class Cp874Validator : public OneLineValidator {
 public:
-    using QValidator::QValidator;
+    using OneLineValidator::OneLineValidator;
 
-    State validate(QString& input, int&) const override
+    State validate(QString& input, int& pos) const override
     {
+        if (OneLineValidator::validate(input, pos) == Invalid)
+            return Invalid;
         for (char32_t c : input.toUcs4())
             if (!Cp874CanEncode(c))
                 return Invalid;

@@ -25,6 +25,7 @@
 #include "ui/DigitsEdit.h"
 #include "ui/ErrorBox.h"
 #include "ui/Icons.h"
+#include "ui/OneLineEdit.h"
 #include "ui/ProfileTextEdit.h"
 #include "ui/SpinEdit.h"
 
@@ -119,7 +120,7 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent)
         return label;
     }
     case ControlKind::TextEdit:
-        return new QLineEdit(parent);
+        return new OneLineEdit(parent);
     case ControlKind::ProfileText:
         return new ProfileTextEdit(parent);
     case ControlKind::Digits:
