@@ -329,6 +329,38 @@ TEST_F(ClearTest, WithTheProfileGoneEmptiesTheFieldsAndKeepsTheNameAndWorkingSta
     EXPECT_EQ(form1.state().Profile.Name, kSampleName);
 }
 
+// A profile that breaks off part way is applied up to the field that fails,
+// over what the window already held; the name label waits for a whole read.
+TEST_F(ClearTest, AProfileThatBreaksOffIsAppliedUpToTheFailingField)
+{
+    struct Case {
+        const char* name;
+        const char* file;
+        std::string message;
+        TCompanyProfile profile;
+        std::optional<std::int32_t> bookNo;
+    } const cases[] = {
+        {"two fields", ",New Co, ,2 Side Road,\r\n", "List index out of bounds (2)",
+         {"New Co", "2 Side Road", "1234567890", "1234567890123"}, std::nullopt},
+        {"bad running number", ",New Co, ,2 Side Road, ,111, ,222, ,7, ,x,\r\n", "'x' is not a valid integer value",
+         {"New Co", "2 Side Road", "111", "222"}, 7},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        errors_.clear();
+        writeSampleProfile();
+        TForm1& form1 = openMainWindow();
+        writeRawProfile(QByteArray(c.file));
+        click(&form1, "cxButton4");
+
+        EXPECT_EQ(errors_, std::vector<std::string>{c.message});
+        EXPECT_EQ(form1.state().Profile, c.profile);
+        EXPECT_EQ(form1.cxBookNo()->value(), c.bookNo);
+        EXPECT_EQ(form1.cxRunNo()->value(), std::nullopt);
+        EXPECT_EQ(form1.cxLabel13()->text().toStdString(), kSampleName);
+    }
+}
+
 // ---- the dividend window --------------------------------------------------
 
 TEST_F(WindowTest, DividendWindowIsMadeOnceKeepsItsEntriesAndDisablesTheMainWindowWhileItShows)
