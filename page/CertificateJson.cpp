@@ -38,7 +38,7 @@ public:
                 category == QChar::Separator_Paragraph) {
                 char code[16];
                 std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c.unicode()));
-                fail(field, std::string("contains the control character ") + code + "; texts print on one line");
+                fail(field, std::string("contains ") + code + ", a line break or control character; texts print on one line");
             }
         }
         return s.toStdString();

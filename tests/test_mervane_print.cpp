@@ -69,7 +69,7 @@ TEST(MervanePrint, BadInputGivesOneLineAndNoOutput)
         {"bad-too-large.json", ": certificate 1: Slots.01.Amount: has more than 13 digits before the decimal point\n"},
         {"bad-desp.json",
          ": certificate 1: Slots.01.Desp: this line has no description (only slots 08, 13, 14 and 15 have one)\n"},
-        {"bad-control.json", ": certificate 1: PayeeAddress: contains the control character U+000A; texts print on one line\n"},
+        {"bad-control.json", ": certificate 1: PayeeAddress: contains U+000A, a line break or control character; texts print on one line\n"},
         {"bad-empty-tax.json",
          ": certificate 2: Slots.04.TaxAmount: Could not convert variant of type (Null) into type (String)\n"},
         {"bad-date.json", ": certificate 1: DateOut: \"2026-02-30\" is not a date \"YYYY-MM-DD\"\n"},
