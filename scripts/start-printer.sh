@@ -17,10 +17,15 @@ if ! scheduler_running; then
     exit 1
   fi
 fi
-if ! lpstat -p PDF >/dev/null 2>&1; then
-  ppd=$(ls /usr/share/ppd/cups-pdf/*.ppd 2>/dev/null | head -1)
-  lpadmin -p PDF -E -v cups-pdf:/ ${ppd:+-P "$ppd"}
+# Set up even when a queue of that name exists: without cups-pdf's PPD it is a
+# raw queue, which passes Qt's PDF to cups-pdf unconverted and yields a blank
+# page. lpadmin -p changes an existing queue in place.
+ppd=$(ls /usr/share/ppd/cups-pdf/*.ppd 2>/dev/null | head -1)
+if [ -z "$ppd" ]; then
+  echo "start-printer: cups-pdf's PPD is missing (package printer-driver-cups-pdf)" >&2
+  exit 1
 fi
+lpadmin -p PDF -E -v cups-pdf:/ -P "$ppd"
 lpadmin -d PDF
 cupsenable PDF >/dev/null 2>&1 || true
 cupsaccept PDF >/dev/null 2>&1 || true

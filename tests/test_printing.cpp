@@ -17,6 +17,7 @@
 #include <QToolBar>
 
 #include <cstdlib>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -254,7 +255,11 @@ TEST(Printing, DefaultPrinterReceivesThePage)
     const passwd* user = getpwuid(getuid());
     ASSERT_NE(user, nullptr);
     const QDir out(QString::fromLocal8Bit(user->pw_dir) + QStringLiteral("/PDF"));
-    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    // cups-pdf names its files after the job and overwrites them, so the job
+    // is the file that is new or has changed since just before printing.
+    std::map<QString, QDateTime> earlier;
+    for (const QFileInfo& pdf : out.entryInfoList({QStringLiteral("*.pdf")}, QDir::Files))
+        earlier[pdf.fileName()] = pdf.lastModified();
 
     Certificate c;
     c.certificate.PayeeName = "นายทดสอบ เครื่องพิมพ์";
@@ -264,10 +269,12 @@ TEST(Printing, DefaultPrinterReceivesThePage)
 
     QString found;
     for (int attempt = 0; attempt < 300 && found.isEmpty(); ++attempt) {
-        const QFileInfoList pdfs = out.entryInfoList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time);
-        if (!pdfs.isEmpty() && pdfs.first().lastModified() >= before && pdfs.first().size() > 0)
-            found = pdfs.first().filePath();
-        else
+        for (const QFileInfo& pdf : out.entryInfoList({QStringLiteral("*.pdf")}, QDir::Files)) {
+            const auto old = earlier.find(pdf.fileName());
+            if ((old == earlier.end() || old->second != pdf.lastModified()) && pdf.size() > 0)
+                found = pdf.filePath();
+        }
+        if (found.isEmpty())
             QThread::msleep(100);
     }
     ASSERT_FALSE(found.isEmpty()) << "no job PDF appeared in " << out.path().toStdString();
