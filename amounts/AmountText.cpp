@@ -103,10 +103,10 @@ int DecimalPlaces(double value)
     // Shortest round-trip form in fixed notation: the digits a person wrote,
     // not the binary value's long expansion. Either end of the double range
     // takes a little over 300 characters.
-    std::array<char, 400> text;
-    const auto [end, ec] = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    if (!std::isfinite(value) || ec != std::errc{})
+    if (!std::isfinite(value))
         throw Error("Cannot count the decimals of a number that is not finite");
+    std::array<char, 400> text;
+    const auto end = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed).ptr;
     const char* point = std::find(text.data(), end, '.');
     return point == end ? 0 : static_cast<int>(end - point - 1);
 }

@@ -16,6 +16,19 @@ namespace mervane {
 
 namespace {
 
+// "08, 13, 14 and 15", from the slot table.
+std::string slotsWithDescription()
+{
+    std::vector<std::string> keys;
+    for (const SlotInfo& info : kSlotTable)
+        if (info.despElement)
+            keys.push_back((info.number < 10 ? "0" : "") + std::to_string(info.number));
+    std::string list;
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        list += (i == 0 ? "" : i + 1 == keys.size() ? " and " : ", ") + keys[i];
+    return list;
+}
+
 class Reader {
 public:
     Reader(const std::string& file, std::size_t index) : prefix_(file + ": certificate " + std::to_string(index) + ": ") {}
@@ -112,7 +125,7 @@ public:
             else if (k == "Desp" && info.despElement)
                 s.Desp = text(it.value(), field);
             else if (k == "Desp")
-                fail(field, "this line has no description (only slots 08, 13, 14 and 15 have one)");
+                fail(field, "this line has no description (only slots " + slotsWithDescription() + " have one)");
             else
                 fail(field, "unknown key");
         }
